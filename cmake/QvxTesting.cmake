@@ -22,9 +22,12 @@ function(qvx_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} qvx_test_support GTest::gtest_main GTest::gmock)
+  # The test environment goes through `env` as the tests' launcher: the
+  # ENVIRONMENT property of discovered tests keeps only its first entry.
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR "env;${QVX_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "${QVX_TEST_ENVIRONMENT}")
+    DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 function(qvx_add_qtest name)
