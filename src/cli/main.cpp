@@ -2,6 +2,7 @@
 // command line, probes files, and runs one task as the converter's worker.
 
 #include "Commands.h"
+#include "ProfileCommands.h"
 
 #include <iostream>
 #include <string_view>
@@ -16,6 +17,8 @@ struct Command {
 
 // One row per command, in the order the usage text lists them.
 constexpr Command commands[] = {
+    {"--list-profiles", cli::listProfilesCommand, "--list-profiles"},
+    {"--show-profile", cli::showProfileCommand, "--show-profile ROW [preset options]"},
     {"--probe", cli::probeCommand, "--probe FILE"},
 };
 
