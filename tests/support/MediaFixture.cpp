@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -69,8 +70,10 @@ std::string makeClip(const ClipSpec& spec)
     cmd << " " << spec.extraArgs;
     // Written under a temporary name first, so a half-made clip is never
     // taken for a finished one by a later run.
+    // The process id keeps tests that run at the same time and want the
+    // same clip from writing one partial file together.
     fs::path partial = target;
-    partial += ".part" + target.extension().string();
+    partial += ".part" + std::to_string(::getpid()) + target.extension().string();
     cmd << " " << shellQuote(partial.string());
 
     std::string output;
