@@ -54,6 +54,8 @@ struct TranscodeResult {
 
 struct TranscodeSettings {
     int progressIntervalMs = 500;
+    // Log lines up to this level (see TranscodeObserver::log) reach the observer.
+    int logLevel = 5;
 };
 
 TranscodeResult transcode(const TInputOptions& input, const TOutputOptions& output,
