@@ -14,4 +14,9 @@ using Arguments = std::vector<std::string>;
 // --probe FILE: duration in microseconds, size in bytes, the file's description.
 int probeCommand(const Arguments& args);
 
+// --profile ROW [preset options] [--jobs N] [--priority P] [--overwrite] -o FOLDER FILE...
+// Output paths on standard output as they finish, progress on standard error.
+int convertCommand(const Arguments& args);
+
+
 }  // namespace cli

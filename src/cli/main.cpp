@@ -19,6 +19,8 @@ struct Command {
 constexpr Command commands[] = {
     {"--list-profiles", cli::listProfilesCommand, "--list-profiles"},
     {"--show-profile", cli::showProfileCommand, "--show-profile ROW [preset options]"},
+    {"--profile", cli::convertCommand,
+     "--profile ROW [preset options] [--jobs N] [--priority idle|lowest|lower|normal] [--overwrite] -o FOLDER FILE..."},
     {"--probe", cli::probeCommand, "--probe FILE"},
 };
 

@@ -48,6 +48,16 @@ TEST(Cli, ExitStatusTellsBadArgumentsFromFailures)
         {"--probe", 2},
         {"--probe /nonexistent/clip.avi", 1},
         {"--help", 0},
+        {"--profile", 2},
+        {"--profile 999 -o /tmp a.avi", 2},
+        {"--profile 100 a.avi", 2},
+        {"--profile 100 -o /tmp", 2},
+        {"--profile 100 --jobs 0 -o /tmp a.avi", 2},
+        {"--profile 100 --jobs many -o /tmp a.avi", 2},
+        {"--profile 100 --priority fast -o /tmp a.avi", 2},
+        {"--profile 100 --frame-size 1x1 -o /tmp a.avi", 2},
+        {"--profile 100 --no-such-option -o /tmp a.avi", 2},
+        {"--profile 100 -o /tmp /nonexistent/clip.avi", 1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(run(c.args).status, c.status) << "arguments: " << c.args;
