@@ -5,7 +5,7 @@ QVX_BUILD_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
-  libsdl2-dev libopencore-amrnb-dev
+  libsdl2-dev libopencore-amrnb-dev libsimpleini-dev
 )
 QVX_RUN_PACKAGES=(
   fonts-wqy-microhei
