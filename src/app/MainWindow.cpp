@@ -15,6 +15,7 @@
 #include "settings/SkinSetting.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -175,6 +176,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     errors_.run([this] { FormCloseQuery(); });
     event->accept();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    emit positionChanged();
 }
 
 void MainWindow::Button15Click()

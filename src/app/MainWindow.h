@@ -97,10 +97,13 @@ signals:
     // Closing: whatever runs in the background detaches its notifications
     // and stops, in the order connected. Closing is always allowed.
     void closing();
+    // The window has moved; a video output drawn outside Qt follows it.
+    void positionChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildWidgets();

@@ -45,6 +45,7 @@ bool SdlSoundPlayer::play(const std::string& wavFile, std::string* error)
         return fail("cannot read the sound");
     std::unique_ptr<Uint8, WavFree> buffer(rawBuffer);
     spec.callback = nullptr;  // queued playback
+    spec.samples = 1024;      // short device buffers: the sound starts and stops promptly
     const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
     if (device == 0)
         return fail("cannot open an audio device");

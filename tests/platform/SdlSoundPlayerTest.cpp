@@ -13,7 +13,7 @@
 
 namespace {
 
-// A mono 16-bit PCM WAV file of `samples` silent samples at 8000 Hz.
+// A mono 16-bit PCM WAV file of `samples` silent samples at 44100 Hz.
 void writeSilentWav(const std::string& path, uint32_t samples)
 {
     auto put32 = [](std::ofstream& out, uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
@@ -26,8 +26,8 @@ void writeSilentWav(const std::string& path, uint32_t samples)
     put32(out, 16);
     put16(out, 1);      // PCM
     put16(out, 1);      // mono
-    put32(out, 8000);   // sample rate
-    put32(out, 16000);  // byte rate
+    put32(out, 44100);  // sample rate
+    put32(out, 88200);  // byte rate
     put16(out, 2);      // block align
     put16(out, 16);     // bits
     out.write("data", 4);
@@ -42,7 +42,7 @@ TEST(SdlSoundPlayer, PlaysInTheBackgroundAndClosesTheDeviceAtTheEnd)
 {
     testsupport::TempDir dir;
     const std::string wav = dir.file("ring.wav");
-    writeSilentWav(wav, 800);  // 0.1 s
+    writeSilentWav(wav, 4410);  // 0.1 s
     platform::SdlSoundPlayer player;
     std::string error;
     ASSERT_TRUE(player.play(wav, &error)) << error;
@@ -58,7 +58,7 @@ TEST(SdlSoundPlayer, ANewSoundCutsOffTheOneStillPlaying)
 {
     testsupport::TempDir dir;
     const std::string longWav = dir.file("long.wav");
-    writeSilentWav(longWav, 8000 * 30);  // 30 s, far longer than the test
+    writeSilentWav(longWav, 44100 * 30);  // 30 s, far longer than the test
     platform::SdlSoundPlayer player;
     ASSERT_TRUE(player.play(longWav));
     ASSERT_TRUE(player.play(longWav));
