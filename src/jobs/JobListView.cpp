@@ -3,6 +3,7 @@
 #include "jobs/JobColumns.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 namespace jobs {
 
@@ -41,6 +42,31 @@ void JobListView::keepHiddenColumnNarrow(int column, int /*oldWidth*/, int newWi
 {
     if (isHiddenColumn(column) && newWidth > kHiddenColumnMaxWidth)
         horizontalHeader()->resizeSection(column, kHiddenColumnMaxWidth);
+}
+
+}  // namespace jobs
+
+namespace jobs {
+
+void JobListView::mousePressEvent(QMouseEvent* event)
+{
+    if (!indexAt(event->position().toPoint()).isValid())
+        clearSelection();
+    QTableWidget::mousePressEvent(event);
+}
+
+void JobListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit listClicked();
+}
+
+void JobListView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit listDoubleClicked();
 }
 
 }  // namespace jobs

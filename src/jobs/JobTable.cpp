@@ -17,8 +17,8 @@ JobTable::JobTable(platform::Platform& platform, QWidget* viewParent)
         if (row >= 0)
             emit rowSelected(row);
     });
-    connect(view_, &QTableWidget::clicked, this, &JobTable::clicked);
-    connect(view_, &QTableWidget::doubleClicked, this, &JobTable::doubleClicked);
+    connect(view_, &JobListView::listClicked, this, &JobTable::clicked);
+    connect(view_, &JobListView::listDoubleClicked, this, &JobTable::doubleClicked);
 }
 
 int JobTable::rowCount() const

@@ -61,6 +61,7 @@ private slots:
     void aSkinValueThatIsNoIntegerIsShownAndStartUpGoesOn();
     void theEmptyListPictureFollowsTheRows();
     void browsingKeepsTheLastConfirmedFolder();
+    void aRefusedWriteEndsTheCommandAndIsShown();
     void openShowsTheOutputFolder();
     void helpAndAboutOpenTheWebSite();
     void f1OpensTheWebSite();
@@ -307,6 +308,20 @@ void MainWindowTest::browsingKeepsTheLastConfirmedFolder()
     QCOMPARE(window.outputFolder(), executableFolder());
     QVERIFY(readText(optionFile()).contains(QStringLiteral("OutPath=") + executableFolder() + QLatin1Char('\n')));
     QCOMPARE(platform_->dialogs.back().filterOrStart, executableFolder());
+}
+
+void MainWindowTest::aRefusedWriteEndsTheCommandAndIsShown()
+{
+    app::MainWindow& window = startWindow();
+    window.show();
+    // option.ini turns into a folder: it can no longer be written.
+    QVERIFY(QFile::remove(optionFile()));
+    QVERIFY(QDir().mkpath(optionFile()));
+    platform_->queueAnswer({homeFolder()});
+    find<QPushButton>("bsSkinButton5")->click();
+    QCOMPARE(platform_->errors, QStringList{QStringLiteral("Unable to write to ") + optionFile()});
+    // The folder was taken before the write.
+    QCOMPARE(window.outputFolder(), homeFolder());
 }
 
 void MainWindowTest::openShowsTheOutputFolder()

@@ -9,19 +9,22 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QTest>
 #include <QWidget>
 
 using jobs::JobTable;
 
 namespace {
 
+// One application for the whole run, never destroyed: Qt Test's input
+// devices outlive every test and must not outlive the application.
 QApplication& application()
 {
     static int argc = 1;
     static char name[] = "jobs_table_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 QStringList subItemsOf(int job)
@@ -149,6 +152,28 @@ TEST_F(JobTableTest, SelectingARowRaisesTheSelectionEvent)
     table_.selectRow(-1);
     EXPECT_EQ(table_.selectedRow(), -1);
     EXPECT_EQ(selected.count(), 1);
+}
+
+TEST_F(JobTableTest, AClickBelowTheRowsClearsTheSelectionAndCounts)
+{
+    addJobs(2);
+    parent_.resize(600, 400);
+    table_.view()->setGeometry(0, 0, 600, 400);
+    parent_.show();
+    table_.selectRow(1);
+    QSignalSpy clicks(&table_, &JobTable::clicked);
+    QSignalSpy doubleClicks(&table_, &JobTable::doubleClicked);
+    QWidget* area = table_.view()->viewport();
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(20, area->height() - 5));
+    EXPECT_EQ(table_.selectedRow(), -1);
+    EXPECT_EQ(clicks.count(), 1);
+
+    const QPoint onRow0 = table_.view()->visualRect(table_.view()->model()->index(0, 0)).center();
+    QTest::mouseClick(area, Qt::LeftButton, {}, onRow0);
+    EXPECT_EQ(table_.selectedRow(), 0);
+    EXPECT_EQ(clicks.count(), 2);
+    QTest::mouseDClick(area, Qt::LeftButton, {}, onRow0);
+    EXPECT_EQ(doubleClicks.count(), 1);
 }
 
 TEST_F(JobTableTest, The502ndJobIsRefusedWithAMessage)
