@@ -117,6 +117,14 @@ void FrameFilter::push(AVFrame* frame)
         throw TranscodeError("Filtering failed: " + errorText(err));
 }
 
+void FrameFilter::close(int64_t endPts)
+{
+    int err = endPts != AV_NOPTS_VALUE ? av_buffersrc_close(source_, endPts, AV_BUFFERSRC_FLAG_PUSH)
+                                       : av_buffersrc_add_frame_flags(source_, nullptr, AV_BUFFERSRC_FLAG_PUSH);
+    if (err < 0 && err != AVERROR_EOF)
+        throw TranscodeError("Filtering failed: " + errorText(err));
+}
+
 bool FrameFilter::pull(AVFrame* frame)
 {
     int err = av_buffersink_get_frame(sink_, frame);

@@ -61,8 +61,12 @@ public:
     // Frames leave in this many samples each (the encoder's frame size); 0: any.
     void setFrameSize(int samples);
 
-    // Takes the frame's data (the frame is left blank); nullptr ends the input.
+    // Takes the frame's data (the frame is left blank).
     void push(AVFrame* frame);
+    // Ends the input at `endPts` (in the input's time base), the end of the
+    // last frame, so that a rate change keeps the last frame's length;
+    // AV_NOPTS_VALUE: at the last frame.
+    void close(int64_t endPts);
     // The next filtered frame; false when more input is needed or the end was reached.
     bool pull(AVFrame* frame);
 

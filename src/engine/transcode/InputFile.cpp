@@ -172,10 +172,11 @@ bool InputFile::read(AVPacket* packet)
     for (;;) {
         log_.clearFfmpegError();
         int err = av_read_frame(context_.get(), packet);
-        if (err == AVERROR_EOF || (err < 0 && avio_feof(context_->pb) && !context_->pb->error)) {
-            if (context_->pb && context_->pb->error < 0)
+        AVIOContext* io = context_->pb;
+        if (err == AVERROR_EOF || (err < 0 && io && avio_feof(io) && !io->error)) {
+            if (io && io->error < 0 && io->error != AVERROR_EOF)
                 throw TranscodeError("Cannot read the source " + quotedPath(fileName_) + " at " + timeText(positionUs_) +
-                                     ": " + errorText(context_->pb->error));
+                                     ": " + errorText(io->error));
             checkComplete();
             return false;
         }

@@ -26,11 +26,14 @@ std::string createTemporaryBeside(const std::string& path)
     std::random_device seed;
     std::mt19937 random(seed());
     std::uniform_int_distribution<int> pick(0, sizeof letters - 2);
+    const std::string name = target.filename().string();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix;
+        std::string hidden(1, '.');
+        hidden.append(name).append(1, '.');
         for (int i = 0; i < 6; ++i)
-            suffix += letters[pick(random)];
-        fs::path candidate = folder / ("." + target.filename().string() + "." + suffix + ".part");
+            hidden += letters[pick(random)];
+        hidden.append(".part");
+        fs::path candidate = folder / hidden;
         int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             ::close(fd);

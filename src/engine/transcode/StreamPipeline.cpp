@@ -33,7 +33,7 @@ void StreamPipeline::finish()
 {
     decoder_.send(nullptr);
     receiveDecoded();
-    filter_.push(nullptr);
+    filter_.close(inputEnd_);
     pullFiltered();
     encode(nullptr);
 }
@@ -42,6 +42,12 @@ void StreamPipeline::receiveDecoded()
 {
     while (decoder_.receive(decoded_.get())) {
         decoded_->pts = decoded_->best_effort_timestamp;
+        if (decoded_->pts != AV_NOPTS_VALUE) {
+            int64_t length = decoded_->pkt_duration;
+            if (length <= 0 && isVideo_ && decoder_.frameRate().num > 0)
+                length = av_rescale_q(1, av_inv_q(decoder_.frameRate()), decoder_.stream()->time_base);
+            inputEnd_ = decoded_->pts + std::max<int64_t>(length, 0);
+        }
         if (isVideo_ && preview_)
             preview_->videoFrame(decoded_.get());
         filter(decoded_.get());
@@ -55,7 +61,7 @@ void StreamPipeline::filter(AVFrame* frame)
         (frame->width != filterWidth_ || frame->height != filterHeight_ || frame->format != filterFormat_)) {
         // The source changed its picture mid-stream: drain the old graph and
         // go on with one made for the new frames and the same output.
-        filter_.push(nullptr);
+        filter_.close(frame->pts);  // the old picture lasts until the new one begins
         pullFiltered();
         filter_ = rebuildFilter_(*frame);
         filterWidth_ = frame->width;

@@ -171,3 +171,37 @@ INSTANTIATE_TEST_SUITE_P(Representative, TranscodeOptions, testing::ValuesIn(cas
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+int countedVideoFrames(const std::string& path)
+{
+    std::string output;
+    testsupport::runCommand("ffprobe -v error -count_packets -select_streams v:0 -show_entries "
+                            "stream=nb_read_packets -of csv=p=0 " + testsupport::shellQuote(path), &output);
+    return std::atoi(output.c_str());
+}
+
+// The last frame of the source is converted too: at an unchanged rate
+// every frame arrives, and at 30000/1001 the whole second is filled.
+TEST(TranscodeWholeSource, KeepsEveryFrameUpToTheEnd)
+{
+    struct Case { const char* rate; int frames; };
+    for (const Case& c : {Case{"", 25}, Case{"29.97", 30}}) {
+        testsupport::TempDir dir;
+        engine::TInputOptions input;
+        input.FileName = source();
+        TOutputOptions output;
+        output.FileName = dir.file("whole.avi");
+        output.VideoCodec = "mpeg4";
+        output.FrameRate = c.rate;
+        testsupport::RecordingObserver observer;
+        engine::TranscodeResult result = engine::transcode(input, output, observer);
+        ASSERT_TRUE(result.finished) << result.error;
+        EXPECT_EQ(countedVideoFrames(output.FileName), c.frames) << "rate '" << c.rate << "'";
+        EXPECT_EQ(observer.reports.back().frameNumber, c.frames);
+        EXPECT_EQ(observer.previewFrames, 25);
+    }
+}
+
+}  // namespace
