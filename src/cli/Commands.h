@@ -18,5 +18,8 @@ int probeCommand(const Arguments& args);
 // Output paths on standard output as they finish, progress on standard error.
 int convertCommand(const Arguments& args);
 
+// --worker: runs one task for the converter (see engine/convert/WorkerProtocol.h).
+int workerCommand(const Arguments& args);
+
 
 }  // namespace cli

@@ -168,7 +168,7 @@ int convertCommand(const Arguments& args)
     if (names.empty())
         return ExitFailed;
 
-    ProgressDisplay display(std::cerr, ::isatty(STDERR_FILENO) != 0, names);
+    ProgressDisplay display(std::cerr, std::cout, ::isatty(STDERR_FILENO) != 0, names);
     bool batchEnded = false;
     converter.OnProgress = [&](const engine::TProgressInfo& info) { display.progress(info); };
     converter.OnTerminate = [&](const engine::TTerminateInfo& info) {
@@ -177,8 +177,7 @@ int convertCommand(const Arguments& args)
             return;
         }
         if (info.Finished) {
-            display.ended(info.TaskIndex, "finished");
-            std::cout << outputs[info.TaskIndex] << std::endl;
+            display.ended(info.TaskIndex, "finished", outputs[info.TaskIndex]);
             return;
         }
         anyFailed = true;

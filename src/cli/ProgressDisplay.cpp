@@ -4,8 +4,8 @@
 
 namespace cli {
 
-ProgressDisplay::ProgressDisplay(std::ostream& out, bool live, std::vector<std::string> names)
-    : out_(out), live_(live), names_(std::move(names))
+ProgressDisplay::ProgressDisplay(std::ostream& out, std::ostream& results, bool live, std::vector<std::string> names)
+    : out_(out), results_(results), live_(live), names_(std::move(names))
 {
 }
 
@@ -55,10 +55,17 @@ void ProgressDisplay::progress(const engine::TProgressInfo& info)
     drawBlock();
 }
 
-void ProgressDisplay::ended(int task, const std::string& outcome)
+void ProgressDisplay::ended(int task, const std::string& outcome, const std::string& outputPath)
 {
     running_.erase(task);
-    message(names_.at(task) + ": " + outcome);
+    if (live_)
+        clearBlock();
+    out_ << names_.at(task) << ": " << outcome << "\n";
+    out_.flush();
+    if (!outputPath.empty())
+        results_ << outputPath << std::endl;
+    if (live_)
+        drawBlock();
 }
 
 void ProgressDisplay::message(const std::string& line)

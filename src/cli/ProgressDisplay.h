@@ -14,12 +14,15 @@ namespace cli {
 
 class ProgressDisplay {
 public:
-    // `names`: the file shown for each task index.
-    ProgressDisplay(std::ostream& out, bool live, std::vector<std::string> names);
+    // `names`: the file shown for each task index. `results` gets the
+    // output paths; when it is the same terminal, the live block is
+    // cleared around them.
+    ProgressDisplay(std::ostream& out, std::ostream& results, bool live, std::vector<std::string> names);
 
     void progress(const engine::TProgressInfo& info);
-    // The task's last line, kept above the live block.
-    void ended(int task, const std::string& outcome);
+    // The task's last line, kept above the live block, and its output path
+    // on `results` when it finished.
+    void ended(int task, const std::string& outcome, const std::string& outputPath = {});
     // Any other line (a warning), kept above the live block.
     void message(const std::string& line);
 
@@ -31,6 +34,7 @@ private:
     void drawBlock();
 
     std::ostream& out_;
+    std::ostream& results_;
     bool live_;
     std::vector<std::string> names_;
     std::map<int, engine::TProgressInfo> running_;  // by task index

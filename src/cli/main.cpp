@@ -22,6 +22,7 @@ constexpr Command commands[] = {
     {"--profile", cli::convertCommand,
      "--profile ROW [preset options] [--jobs N] [--priority idle|lowest|lower|normal] [--overwrite] -o FOLDER FILE..."},
     {"--probe", cli::probeCommand, "--probe FILE"},
+    {"--worker", cli::workerCommand, "--worker   (run by the converter: one task, given on standard input)"},
 };
 
 int usage(std::ostream& out, int status)

@@ -358,6 +358,7 @@ bool Converter::launchLocked(int index)
         endTaskLocked(index, {index, false, true, reason});
         return false;
     }
+    task.temporariesBefore = temporaryFilesOf(task.output->FileName);
     std::string error;
     task.worker = WorkerProcess::start(workerPath_, {"--worker"}, priority_, error);
     if (!task.worker) {
@@ -477,18 +478,23 @@ TaskOutcome Converter::supervise(int index, WorkerProcess& worker)
         outcome.info.Finished = reported->finished;
         outcome.info.Exception = reported->failed;
         outcome.info.ExceptionMsg = reported->failed ? reported->error : std::string();
-    } else if (stopAsked) {
+        return outcome;
+    }
+    // The worker died before it could remove its temporary output.
+    {
+        std::lock_guard lock(mutex_);
+        removeNewTemporaryFiles(tasks_[index]->output->FileName, tasks_[index]->temporariesBefore);
+    }
+    if (stopAsked) {
         // Asked to stop and killed after the grace period (or died while
         // stopping): a stopped task, not a failure.
-        outcome.info.Finished = false;
-        outcome.info.Exception = false;
-    } else {
-        outcome.info.Exception = true;
-        outcome.info.ExceptionMsg = "The conversion of " + quoted(sourceName) + " ended abnormally: its worker process "
-                                    + describeWaitStatus(status);
-        if (std::string tail = lastLines(errors, 3); !tail.empty())
-            outcome.info.ExceptionMsg += "\n" + tail;
+        return outcome;
     }
+    outcome.info.Exception = true;
+    outcome.info.ExceptionMsg = "The conversion of " + quoted(sourceName) + " ended abnormally: its worker process "
+                                + describeWaitStatus(status);
+    if (std::string tail = lastLines(errors, 3); !tail.empty())
+        outcome.info.ExceptionMsg += "\n" + tail;
     return outcome;
 }
 

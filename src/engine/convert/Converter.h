@@ -121,6 +121,7 @@ private:
         bool paused = false;
         bool stopAsked = false;
         std::chrono::steady_clock::time_point killAt;
+        std::vector<std::string> temporariesBefore;  // beside the output, when the worker started
     };
 
     bool fail(const std::string& reason);

@@ -1,5 +1,6 @@
 #include "engine/convert/OutputChecks.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -57,6 +58,32 @@ bool sameFile(const std::string& a, const std::string& b)
         return false;
     fs::path right = fs::weakly_canonical(b, error);
     return !error && left == right;
+}
+
+std::vector<std::string> temporaryFilesOf(const std::string& outputPath)
+{
+    fs::path target(outputPath);
+    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string suffix = ".part";
+    std::vector<std::string> found;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) && name.ends_with(suffix))
+            found.push_back(it->path().string());
+    }
+    return found;
+}
+
+void removeNewTemporaryFiles(const std::string& outputPath, const std::vector<std::string>& before)
+{
+    for (const std::string& file : temporaryFilesOf(outputPath)) {
+        if (std::find(before.begin(), before.end(), file) == before.end()) {
+            std::error_code error;
+            fs::remove(file, error);
+        }
+    }
 }
 
 }  // namespace engine

@@ -1,6 +1,7 @@
-// Scheduling, pause, stop and worker failures, with a scripted stand-in
-// worker whose behaviour each task chooses (see scripted-worker.sh): these
-// cases need workers that ignore a stop or die at a chosen moment.
+// Worker supervision with a scripted stand-in worker whose behaviour each
+// task chooses (see scripted-worker.sh): workers that report exact figures,
+// ignore a stop, crash or fail at a chosen moment. Real workers are in
+// ConverterRunTest.cpp.
 
 #include "ConverterFixture.h"
 
@@ -43,56 +44,11 @@ protected:
         return addJob(source, "out" + std::to_string(converter.TaskCount()) + ".avi", options);
     }
 
-    int liveWorkers() const
-    {
-        int live = 0;
-        for (int i = 0; i < converter.TaskCount(); ++i)
-            live += converter.WorkerProcessId(i) != 0;
-        return live;
-    }
-
     bool hasProgress(int task) const { return progressCount(task) > 0; }
 
     testsupport::TempDir workerFolder;
     std::string source;
 };
-
-TEST_F(ScriptedWorkerTest, RunsTasksInIndexOrderUpToTheCountAtOnce)
-{
-    for (int i = 0; i < 5; ++i)
-        addScripted("steps:5");
-    ASSERT_TRUE(converter.Start(3)) << converter.LastErrMsg();
-    int mostAtOnce = 0;
-    pumpUntilBatchEnd([&] { mostAtOnce = std::max(mostAtOnce, liveWorkers()); });
-
-    EXPECT_EQ(mostAtOnce, 3);
-    // Every task ended once, finished, and the batch end came last.
-    std::vector<Event> order = ends();
-    ASSERT_EQ(order.size(), 6u);
-    for (int i = 0; i < 5; ++i) {
-        ASSERT_NE(endOf(i), nullptr) << i;
-        EXPECT_TRUE(endOf(i)->Finished && !endOf(i)->Exception) << i << ": " << endOf(i)->ExceptionMsg;
-    }
-    EXPECT_EQ(order.back().kind, Event::BatchEnd);
-    EXPECT_TRUE(order.back().end.Finished);
-    EXPECT_FALSE(order.back().end.Exception);
-    // Task 3 started only after a first task ended, task 4 after a second.
-    auto position = [&](auto predicate) {
-        return std::find_if(events.begin(), events.end(), predicate) - events.begin();
-    };
-    auto firstProgressOf = [&](int task) {
-        return position([task](const Event& e) { return e.kind == Event::Progress && e.task == task; });
-    };
-    auto nthEnd = [&](int n) {
-        return position([n, seen = 0](const Event& e) mutable { return e.kind == Event::TaskEnd && ++seen == n; });
-    };
-    EXPECT_LT(firstProgressOf(0), nthEnd(1));
-    EXPECT_LT(firstProgressOf(1), nthEnd(1));
-    EXPECT_LT(firstProgressOf(2), nthEnd(1));
-    EXPECT_GT(firstProgressOf(3), nthEnd(1));
-    EXPECT_GT(firstProgressOf(4), nthEnd(2));
-    EXPECT_FALSE(converter.Running());
-}
 
 TEST_F(ScriptedWorkerTest, ProgressCarriesTheWorkersFiguresAndTaskIndex)
 {
@@ -112,61 +68,6 @@ TEST_F(ScriptedWorkerTest, ProgressCarriesTheWorkersFiguresAndTaskIndex)
     ASSERT_FALSE(logLines.empty());
     EXPECT_NE(logLines[0].find(".5: scripted worker steps:3"), std::string::npos) << logLines[0];
     EXPECT_EQ(logLines[0][0], '#');
-}
-
-TEST_F(ScriptedWorkerTest, PauseSuspendsRunningWorkersAndResumeContinuesThem)
-{
-    for (int i = 0; i < 3; ++i)
-        addScripted("steps:10");
-    ASSERT_TRUE(converter.Start(2));
-    pumpUntil([&] { return hasProgress(0) && hasProgress(1); });
-    converter.Pause();
-    EXPECT_TRUE(converter.Paused());
-    long pids[] = {converter.WorkerProcessId(0), converter.WorkerProcessId(1)};
-    for (long pid : pids) {
-        ASSERT_NE(pid, 0);
-        while (processState(pid) != 'T')
-            dispatcher.pump(std::chrono::milliseconds(10));
-    }
-    converter.Resume();
-    EXPECT_FALSE(converter.Paused());
-    pumpUntilBatchEnd();
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(endOf(i) && endOf(i)->Finished) << i;
-}
-
-TEST_F(ScriptedWorkerTest, StopEndsRunningAndWaitingTasksThenTheBatch)
-{
-    for (int i = 0; i < 5; ++i)
-        addScripted("steps:1000");
-    ASSERT_TRUE(converter.Start(2));
-    pumpUntil([&] { return hasProgress(0) && hasProgress(1); });
-    converter.Stop(true);
-
-    EXPECT_FALSE(converter.Running());
-    std::vector<Event> order = ends();
-    ASSERT_EQ(order.size(), 6u);
-    EXPECT_EQ(order.back().kind, Event::BatchEnd);
-    for (int i = 0; i < 5; ++i) {
-        ASSERT_NE(endOf(i), nullptr) << i;
-        EXPECT_FALSE(endOf(i)->Finished) << i;
-        EXPECT_FALSE(endOf(i)->Exception) << i << ": " << endOf(i)->ExceptionMsg;
-    }
-    for (int waiting : {2, 3, 4})
-        EXPECT_EQ(progressCount(waiting), 0) << "task " << waiting << " never ran";
-}
-
-TEST_F(ScriptedWorkerTest, StopWhilePausedResumesAndStopsTheWorkers)
-{
-    for (int i = 0; i < 3; ++i)
-        addScripted("steps:1000");
-    ASSERT_TRUE(converter.Start(2));
-    pumpUntil([&] { return hasProgress(0) && hasProgress(1); });
-    converter.Pause();
-    converter.Stop(true);
-    ASSERT_EQ(ends().size(), 4u);
-    EXPECT_EQ(ends().back().kind, Event::BatchEnd);
-    EXPECT_FALSE(converter.Paused());
 }
 
 TEST_F(ScriptedWorkerTest, AWorkerThatDiesEndsOnlyItsOwnTaskWithAnError)
