@@ -27,9 +27,9 @@ void showBox(QMessageBox::Icon icon, const QString& title, const QString& text)
     box.exec();
 }
 
-QFileDialog* openDialog(const QString& title, const QString& filter, QFileDialog::FileMode mode)
+std::unique_ptr<QFileDialog> openDialog(const QString& title, const QString& filter, QFileDialog::FileMode mode)
 {
-    auto* dialog = new QFileDialog(dialogParent(), title);
+    auto dialog = std::make_unique<QFileDialog>(dialogParent(), title);
     dialog->setFileMode(mode);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setNameFilters(toQtNameFilters(filter));
@@ -57,16 +57,14 @@ void QtPlatform::showError(const QString& text)
 
 QString QtPlatform::chooseOpenFile(const QString& title, const QString& filter)
 {
-    const QStringList files = [&] {
-        std::unique_ptr<QFileDialog> dialog(openDialog(title, filter, QFileDialog::ExistingFile));
-        return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
-    }();
+    const auto dialog = openDialog(title, filter, QFileDialog::ExistingFile);
+    const QStringList files = dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
     return files.isEmpty() ? QString() : files.first();
 }
 
 QStringList QtPlatform::chooseOpenFiles(const QString& title, const QString& filter)
 {
-    std::unique_ptr<QFileDialog> dialog(openDialog(title, filter, QFileDialog::ExistingFiles));
+    const auto dialog = openDialog(title, filter, QFileDialog::ExistingFiles);
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
 }
 

@@ -209,6 +209,9 @@ void MainWindowTest::firstStartWritesTheDefaultsAndCreatesTheOutputFolder()
                                 QStringLiteral("Show_Preview=0"), QStringLiteral("Thread_Priority=3"),
                                 QStringLiteral("Overwrite_File=1")})
         QVERIFY2(text.split(QLatin1Char('\n')).contains(line), qPrintable(line));
+    // Written in start-up order: output folder, skin, then the Options dialog.
+    QVERIFY(text.indexOf(QStringLiteral("[OutPath]")) < text.indexOf(QStringLiteral("[Skin]")));
+    QVERIFY(text.indexOf(QStringLiteral("[Skin]")) < text.indexOf(QStringLiteral("[Options]")));
     QCOMPARE(window.mainSkin().index(), 0);
     QVERIFY(!qApp->styleSheet().isEmpty());
     QVERIFY(platform_->calls.isEmpty());
