@@ -52,6 +52,7 @@ FrameFilter FrameFilter::video(const VideoInput& in, const VideoOutput& out)
     else
         chain << "scale=w='max(" << out.alignment << ",trunc(iw/" << out.alignment << ")*" << out.alignment
               << ")':h='max(" << out.alignment << ",trunc(ih/" << out.alignment << ")*" << out.alignment << ")'";
+    chain << ":flags=bicubic";  // the ffmpeg command line's scaler
     chain << ",format=pix_fmts=" << av_get_pix_fmt_name(out.format);
     chain << ",fps=fps=" << ratio(out.frameRate);
     if (out.displayAspect.num > 0)
