@@ -4,6 +4,8 @@
 #include "app/JobListPanel.h"
 #include "app/MainMenu.h"
 #include "app/OutputPanel.h"
+#include "app/PresetsPanel.h"
+#include "app/ProfileSelectors.h"
 #include "app/ProductInfo.h"
 #include "app/ToolBar.h"
 #include "jobs/JobListView.h"
@@ -76,6 +78,9 @@ void MainWindow::buildWidgets()
     presets_ = new QGroupBox(QStringLiteral("预置选项"), this);
     presets_->setObjectName(QStringLiteral("bsSkinPanel4"));
     presets_->setGeometry(572, 87, 219, 206);
+    presetsPanel_ = new PresetsPanel(presets_);
+    profileSelectors_ =
+        new ProfileSelectors(outputPanel_->categorySelector(), outputPanel_->profileSelector(), this);
 
     preview_ = new QGroupBox(QStringLiteral("视频预览"), this);
     preview_->setObjectName(QStringLiteral("bsSkinPanel3"));
@@ -125,6 +130,8 @@ void MainWindow::on(Sender* sender, Signal signal, void (MainWindow::*handler)()
 
 void MainWindow::connectHandlers()
 {
+    on(profileSelectors_, &ProfileSelectors::categoryChanged, &MainWindow::bsSkinOfficeComboBox2Change);
+    on(profileSelectors_, &ProfileSelectors::profileChanged, &MainWindow::bsSkinOfficeComboBox1Change);
     on(menu_->item("N4"), &QAction::triggered, &MainWindow::N4Click);
     on(menu_->item("N15"), &QAction::triggered, &MainWindow::N15Click);
     on(menu_->item("N19"), &QAction::triggered, &MainWindow::N19Click);
@@ -153,6 +160,7 @@ void MainWindow::FormCreate()
     errors_.run([this] { Button15Click(); });
     errors_.run([this] { Button17Click(); });
     errors_.run([this] { Button3Click(); });
+    errors_.run([this] { Button2Click(); });
 }
 
 void MainWindow::FormActivate()

@@ -9,6 +9,7 @@
 
 #include "app/Commands.h"
 #include "app/ErrorDisplay.h"
+#include "profiles/ProfileFields.h"
 #include "settings/FolderChooser.h"
 #include "settings/OptionFile.h"
 #include "settings/Skins.h"
@@ -36,6 +37,8 @@ class AboutBox;
 class JobListPanel;
 class MainMenu;
 class OutputPanel;
+class PresetsPanel;
+class ProfileSelectors;
 class ToolBar;
 
 class MainWindow : public QWidget {
@@ -58,6 +61,10 @@ public:
     OutputPanel& outputPanel() { return *outputPanel_; }
     JobListPanel& jobListPanel() { return *jobListPanel_; }
     QGroupBox* presetsGroup() const { return presets_; }  // bsSkinPanel4
+    ProfileSelectors& profileSelectors() { return *profileSelectors_; }
+    PresetsPanel& presetsPanel() { return *presetsPanel_; }
+    // The current profile fields: the settings of the profile last loaded.
+    profiles::ProfileFields& profileFields() { return profileFields_; }
     QGroupBox* previewGroup() const { return preview_; }  // bsSkinPanel3
     const ErrorDisplay& errorDisplay() const { return errors_; }
     settings::MainSkin& mainSkin() { return mainSkin_; }
@@ -93,6 +100,15 @@ public slots:
     void N19Click();             // 官方网站
     void N5Click();              // 关于软件
 
+    // Output profile and presets (MainWindowProfiles.cpp).
+    void Button2Click();   // 添加combox: fill profiles
+    void Button18Click();  // 根据combox添加预设选项: fill preset lists
+    void Button5Click();   // 根据combox添加数据: load profile
+    void Button6Click();   // 初始化数据: reset the profile fields
+    void Button13Click();  // 确认预置选项数据: take preset choices
+    void bsSkinOfficeComboBox2Change();  // category changed
+    void bsSkinOfficeComboBox1Change();  // profile changed
+
 signals:
     // Closing: whatever runs in the background detaches its notifications
     // and stops, in the order connected. Closing is always allowed.
@@ -127,6 +143,9 @@ private:
     JobListPanel* jobListPanel_ = nullptr;
     OutputPanel* outputPanel_ = nullptr;
     QGroupBox* presets_ = nullptr;
+    ProfileSelectors* profileSelectors_ = nullptr;
+    PresetsPanel* presetsPanel_ = nullptr;
+    profiles::ProfileFields profileFields_;
     QGroupBox* preview_ = nullptr;
     QWidget* hiddenPanel_ = nullptr;
     QPlainTextEdit* log_ = nullptr;

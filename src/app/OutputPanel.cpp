@@ -1,5 +1,7 @@
 #include "app/OutputPanel.h"
 
+#include "app/SelectorComboBox.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -15,10 +17,10 @@ OutputPanel::OutputPanel(QWidget* window) : QFrame(window)
 
     auto* formatLabel = new QLabel(QStringLiteral("输出格式："), this);
     formatLabel->setGeometry(16, 30, 70, 24);
-    category_ = new QComboBox(this);
+    category_ = new SelectorComboBox(this);
     category_->setObjectName(QStringLiteral("bsSkinOfficeComboBox2"));
     category_->setGeometry(88, 28, 150, 28);
-    profile_ = new QComboBox(this);
+    profile_ = new SelectorComboBox(this);
     profile_->setObjectName(QStringLiteral("bsSkinOfficeComboBox1"));
     profile_->setGeometry(246, 28, 296, 28);
 

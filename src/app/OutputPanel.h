@@ -7,19 +7,20 @@
 
 #include <QFrame>
 
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 
 namespace app {
+
+class SelectorComboBox;
 
 class OutputPanel : public QFrame {
     Q_OBJECT
 public:
     explicit OutputPanel(QWidget* window);
 
-    QComboBox* categorySelector() const { return category_; }
-    QComboBox* profileSelector() const { return profile_; }
+    SelectorComboBox* categorySelector() const { return category_; }
+    SelectorComboBox* profileSelector() const { return profile_; }
     QLineEdit* folderEdit() const { return folderEdit_; }
     QPushButton* browseButton() const { return browse_; }
     QPushButton* openButton() const { return open_; }
@@ -32,8 +33,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* category_;
-    QComboBox* profile_;
+    SelectorComboBox* category_;
+    SelectorComboBox* profile_;
     QLineEdit* folderEdit_;
     QPushButton* browse_;
     QPushButton* open_;
