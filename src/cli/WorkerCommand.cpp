@@ -91,8 +91,8 @@ void followCommands(protocol::LineBuffer buffer, Controls& controls)
 
 class PipeObserver final : public engine::TranscodeObserver {
 public:
-    PipeObserver(Controls& controls, const std::string& sourceName)
-        : controls_(controls), preview_("QuorvinXvid - " + std::filesystem::path(sourceName).filename().string())
+    PipeObserver(Controls& controls, const std::string& sourceName, int logLevel)
+        : controls_(controls), logLevel_(logLevel), preview_("QuorvinXvid - " + std::filesystem::path(sourceName).filename().string())
     {
     }
 
@@ -100,6 +100,8 @@ public:
 
     void log(int level, const std::string& message) override
     {
+        if (level > logLevel_)
+            return;
         sendLine(protocol::logLine(static_cast<uint64_t>(::gettid()), level, message));
     }
 
@@ -127,6 +129,7 @@ public:
 
 private:
     Controls& controls_;
+    int logLevel_;
     PreviewWindow preview_;
     int seenSwitches_ = 0;
     bool warned_ = false;
@@ -159,7 +162,7 @@ int workerCommand(const Arguments& args)
     controls.preview = request.preview;
     std::thread(followCommands, std::move(buffer), std::ref(controls)).detach();
 
-    PipeObserver observer(controls, request.input.FileName);
+    PipeObserver observer(controls, request.input.FileName, request.settings.logLevel);
     engine::TranscodeResult result = engine::transcode(request.input, request.output, observer, request.settings);
     sendLine(protocol::endLine(result));
     // The command thread may still wait for input and uses `controls`:

@@ -369,6 +369,8 @@ bool Converter::launchLocked(int index)
     request.input = task.input;
     request.output = *task.output;
     request.settings.progressIntervalMs = progressInterval_;
+    // Lines the logger would drop are not sent at all.
+    request.settings.logLevel = logger_ ? logger_->LogLevel() : 0;
     request.preview = preview_;
     task.worker->send(protocol::taskBlock(request));
     return true;

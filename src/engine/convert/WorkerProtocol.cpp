@@ -157,6 +157,7 @@ std::string taskBlock(const TaskRequest& request)
         block += std::string("out.") + name + "=" + encodeValue(value) + "\n";
     });
     block += "progressInterval=" + std::to_string(request.settings.progressIntervalMs) + "\n";
+    block += "logLevel=" + std::to_string(request.settings.logLevel) + "\n";
     block += std::string("preview=") + (request.preview ? "1" : "0") + "\n";
     block += "start\n";
     return block;
@@ -191,6 +192,10 @@ bool TaskBlockReader::take(std::string_view line)
     if (key == "progressInterval") {
         known = true;
         valid = parseInteger(value, request_.settings.progressIntervalMs);
+    } else if (key == "logLevel") {
+        known = true;
+        valid = parseInteger(value, request_.settings.logLevel) && request_.settings.logLevel >= 0
+                && request_.settings.logLevel <= 7;
     } else if (key == "preview") {
         known = true;
         valid = decodeValue(value, request_.preview);

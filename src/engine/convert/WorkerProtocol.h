@@ -5,6 +5,7 @@
 //     in.FileName=/videos/a.mp4        one "in."/"out." line per record field
 //     out.VideoCodec=mpeg4
 //     progressInterval=500
+//     logLevel=5                       log lines up to this level come back
 //     preview=0
 //     start
 // then, while the task runs, any of:

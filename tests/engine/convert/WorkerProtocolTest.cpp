@@ -58,6 +58,7 @@ TEST(WorkerProtocol, TaskBlockCarriesEveryFieldUnchanged)
     o.TimeStart = 5;
     o.TimeLength = 7'000'000'000LL;
     sent.settings.progressIntervalMs = 250;
+    sent.settings.logLevel = 7;
     sent.preview = true;
 
     const protocol::TaskRequest got = readBlock(protocol::taskBlock(sent)).request();
@@ -91,13 +92,14 @@ TEST(WorkerProtocol, TaskBlockCarriesEveryFieldUnchanged)
     EXPECT_EQ(got.output.TimeStart, 5);
     EXPECT_EQ(got.output.TimeLength, 7'000'000'000LL);
     EXPECT_EQ(got.settings.progressIntervalMs, 250);
+    EXPECT_EQ(got.settings.logLevel, 7);
     EXPECT_TRUE(got.preview);
 }
 
 TEST(WorkerProtocol, TaskReaderRefusesWhatIsNotATaskLine)
 {
     const char* bad[] = {"in.NoSuchField=1", "out.VideoBitrate=fast", "out.DisableVideo=True",
-                         "out.TargetType=9", "progressInterval=", "hello", "in.FileNameX=a"};
+                         "out.TargetType=9", "progressInterval=", "logLevel=8", "hello", "in.FileNameX=a"};
     for (const char* line : bad) {
         protocol::TaskBlockReader reader;
         EXPECT_FALSE(reader.take(line)) << line;
