@@ -7,10 +7,13 @@
 #include "app/PresetsPanel.h"
 #include "app/ProfileSelectors.h"
 #include "app/ProductInfo.h"
+#include "app/QtDispatcher.h"
 #include "app/ToolBar.h"
+#include "engine/player/Player.h"
 #include "jobs/JobListView.h"
 #include "jobs/JobTable.h"
 #include "platform/Platform.h"
+#include "preview/PreviewPane.h"
 #include "settings/DefaultFolders.h"
 #include "settings/OptionsDialog.h"
 #include "settings/OutputFolder.h"
@@ -56,7 +59,11 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     settings::applyAccentSkin(optionsDialog_);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The preview pane goes before the player it draws through.
+    delete previewPane_;
+}
 
 jobs::JobTable& MainWindow::jobTable()
 {
@@ -85,6 +92,10 @@ void MainWindow::buildWidgets()
     preview_ = new QGroupBox(QStringLiteral("视频预览"), this);
     preview_->setObjectName(QStringLiteral("bsSkinPanel3"));
     preview_->setGeometry(572, 296, 219, 226);
+    dispatcher_ = new QtDispatcher(this);
+    player_ = std::make_unique<engine::Player>(*dispatcher_);
+    previewPane_ = new preview::PreviewPane(*player_, platform_, folderChooser_, preview_);
+    previewPane_->setGeometry(0, 0, preview_->width(), preview_->height());
 
     // Beyond the right edge and never shown: the diagnostic log.
     hiddenPanel_ = new QWidget(this);
@@ -141,6 +152,16 @@ void MainWindow::connectHandlers()
     on(outputPanel_->browseButton(), &QPushButton::clicked, &MainWindow::bsSkinButton5Click);
     on(outputPanel_->openButton(), &QPushButton::clicked, &MainWindow::bsSkinButton6Click);
     on(outputPanel_, &OutputPanel::folderEditClicked, &MainWindow::Video_OutPut_Folder_EditClick);
+
+    preview::PreviewHooks preview;
+    preview.appendLog = [this](const QString& line) { appendLog(line); };
+    preview.focusJobList = [this] { jobTable().view()->setFocus(); };
+    preview.jobRowSelected = [this] { return jobTable().selectedRow() >= 0; };
+    preview.runHandler = [this](const std::function<void()>& handler) { errors_.run(handler); };
+    previewPane_->setHooks(std::move(preview));
+    previewPane_->watchJobList(jobTable().view()->viewport());
+    connect(this, &MainWindow::closing, previewPane_, &preview::PreviewPane::detachPlayer);
+    connect(this, &MainWindow::positionChanged, this, [this] { player_->UpdateScreenPosition(); });
 }
 
 void MainWindow::centreOnDesktop()

@@ -16,6 +16,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QGroupBox;
 class QPlainTextEdit;
 
@@ -25,6 +27,14 @@ class Platform;
 
 namespace jobs {
 class JobTable;
+}
+
+namespace engine {
+class Player;
+}
+
+namespace preview {
+class PreviewPane;
 }
 
 namespace settings {
@@ -39,6 +49,7 @@ class MainMenu;
 class OutputPanel;
 class PresetsPanel;
 class ProfileSelectors;
+class QtDispatcher;
 class ToolBar;
 
 class MainWindow : public QWidget {
@@ -66,6 +77,8 @@ public:
     // The current profile fields: the settings of the profile last loaded.
     profiles::ProfileFields& profileFields() { return profileFields_; }
     QGroupBox* previewGroup() const { return preview_; }  // bsSkinPanel3
+    preview::PreviewPane& previewPane() { return *previewPane_; }
+    engine::Player& player() { return *player_; }  // FFPlayer
     const ErrorDisplay& errorDisplay() const { return errors_; }
     settings::MainSkin& mainSkin() { return mainSkin_; }
 
@@ -149,6 +162,9 @@ private:
     QGroupBox* preview_ = nullptr;
     QWidget* hiddenPanel_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
+    QtDispatcher* dispatcher_ = nullptr;
+    std::unique_ptr<engine::Player> player_;
+    preview::PreviewPane* previewPane_ = nullptr;  // in preview_, draws through player_
     AboutBox* aboutBox_ = nullptr;
     settings::OptionsDialog* optionsDialog_ = nullptr;
 };
