@@ -30,6 +30,18 @@ uint32_t acceptedTag(uint32_t tag, const std::string& text, AVCodecID id, const 
     return 0;
 }
 
+// A container without a default codec of a kind (WAV and video) gets no
+// stream of that kind unless an encoder is named, as with the ffmpeg
+// command line.
+bool holdsKind(const AVOutputFormat* container, AVMediaType type, const std::string& requested, TaskLog& log)
+{
+    if (!requested.empty() || av_guess_codec(container, nullptr, nullptr, nullptr, type) != AV_CODEC_ID_NONE)
+        return true;
+    log.info(std::string("The container ") + container->name + " holds no " +
+             (type == AVMEDIA_TYPE_VIDEO ? "video" : "audio") + "; the output has none");
+    return false;
+}
+
 AVChannelLayout sourceLayout(const AVCodecContext* decoder)
 {
     AVChannelLayout layout{};
@@ -163,9 +175,11 @@ OutputPlan planOutput(const TOutputOptions& options, InputFile& input, TaskLog& 
         } else {
             plan.container = chooseContainer(options.FileFormat, options.FileExt, options.FileName);
         }
-        if (input.video() && !options.DisableVideo)
+        bool video = input.video() && !options.DisableVideo &&
+                     holdsKind(plan.container, AVMEDIA_TYPE_VIDEO, options.VideoCodec, log);
+        if (video)
             plan.video = planVideo(options, disc, *input.video(), plan.container, log);
-        if (input.audio())
+        if (input.audio() && holdsKind(plan.container, AVMEDIA_TYPE_AUDIO, options.AudioCodec, log))
             plan.audio = planAudio(options, disc, *input.audio(), plan.container, log);
     } catch (const std::invalid_argument& badText) {
         throw TranscodeError("Cannot write " + quotedPath(options.FileName) + ": " + badText.what());

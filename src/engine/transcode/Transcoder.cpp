@@ -7,6 +7,7 @@
 #include "engine/transcode/TaskLog.h"
 #include "engine/transcode/TranscodeError.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <vector>
@@ -175,8 +176,10 @@ private:
         progress.fps = seconds > 0 ? muxed_.videoFrames / seconds : 0;
         progress.quality = muxed_.quality;
         progress.currentSize = last ? int64_t(fs::file_size(output_.FileName)) : output.bytesWritten();
-        progress.currentDuration = muxed_.endUs;
         progress.totalDuration = source.durationUs();
+        // The encoders' last packets may reach a little past the source's end.
+        progress.currentDuration = progress.totalDuration > 0 ? std::min(muxed_.endUs, progress.totalDuration)
+                                                              : muxed_.endUs;
         if (muxed_.endUs > 0)
             progress.bitRate = float(progress.currentSize * 8.0 / (muxed_.endUs / 1e6) / 1000.0);
         observer_.progress(progress);
