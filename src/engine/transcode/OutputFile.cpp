@@ -2,6 +2,7 @@
 
 #include "engine/transcode/TranscodeError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -97,11 +98,37 @@ void OutputFile::write(AVPacket* packet, int index, AVRational timeBase)
     AVStream* stream = context_->streams[index];
     packet->stream_index = index;
     av_packet_rescale_ts(packet, timeBase, stream->time_base);
+    keepDtsIncreasing(packet, index);
     int err = av_interleaved_write_frame(context_, packet);
     if (err < 0)
         fail("Cannot write", err);
     if (context_->pb->error < 0)
         fail("Cannot write", context_->pb->error);
+}
+
+void OutputFile::keepDtsIncreasing(AVPacket* packet, int index)
+{
+    // Sources joined from pieces (concatenated transport streams) can step
+    // back in time; the muxer would refuse such a packet. Like the ffmpeg
+    // command line, move it just after the previous one.
+    if (lastDts_.size() <= size_t(index))
+        lastDts_.resize(size_t(index) + 1, AV_NOPTS_VALUE);
+    int64_t& last = lastDts_[size_t(index)];
+    if (packet->dts != AV_NOPTS_VALUE && last != AV_NOPTS_VALUE) {
+        int64_t least = last + !(context_->oformat->flags & AVFMT_TS_NONSTRICT);
+        if (packet->dts < least) {
+            if (!warnedDts_) {
+                warnedDts_ = true;
+                log_.warning("Timestamps of " + quotedPath(path_) + " went back in time (stream " +
+                             std::to_string(index) + "); they are moved forward");
+            }
+            if (packet->pts != AV_NOPTS_VALUE && packet->pts >= packet->dts)
+                packet->pts = std::max(packet->pts, least);
+            packet->dts = least;
+        }
+    }
+    if (packet->dts != AV_NOPTS_VALUE)
+        last = packet->dts;
 }
 
 void OutputFile::finish()

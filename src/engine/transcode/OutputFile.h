@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace engine::transcoding {
 
@@ -43,12 +44,15 @@ public:
 
 private:
     void fail(const std::string& what, int err);
+    void keepDtsIncreasing(AVPacket* packet, int index);
     void closeAndRemove();
 
     std::string path_;
     std::string temporaryPath_;
     TaskLog& log_;
     AVFormatContext* context_ = nullptr;
+    std::vector<int64_t> lastDts_;  // per stream, in its time base
+    bool warnedDts_ = false;
     bool opened_ = false;
     bool finished_ = false;
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 using engine::TOutputOptions;
@@ -205,6 +206,38 @@ TEST(TranscodeWholeSource, KeepsEveryFrameUpToTheEnd)
         EXPECT_EQ(observer.reports.back().frameNumber, c.frames);
         EXPECT_EQ(observer.previewFrames, 25);
     }
+}
+
+// Two transport streams joined byte by byte, the second smaller and with
+// timestamps that overlap the first: the picture keeps the first piece's
+// size and the output's timestamps keep increasing.
+TEST(TranscodeWholeSource, CarriesOnAcrossJoinedPiecesOfAnotherSize)
+{
+    std::string first = testsupport::makeClip(
+        {"joined-part1.ts", 1.0, 320, 240, "25", 44100, 2, "-c:v mpeg2video -c:a mp2"});
+    std::string second = testsupport::makeClip(
+        {"joined-part2.ts", 1.0, 160, 120, "25", 44100, 2, "-c:v mpeg2video -c:a mp2 -output_ts_offset 0.96"});
+    testsupport::TempDir dir;
+    engine::TInputOptions input;
+    input.FileName = dir.file("joined.ts");
+    {
+        std::ofstream joined(input.FileName, std::ios::binary);
+        joined << std::ifstream(first, std::ios::binary).rdbuf() << std::ifstream(second, std::ios::binary).rdbuf();
+    }
+    TOutputOptions output;
+    output.FileName = dir.file("joined.avi");
+    output.VideoCodec = "mpeg4";
+    testsupport::RecordingObserver observer;
+    engine::TranscodeResult result = engine::transcode(input, output, observer);
+    ASSERT_TRUE(result.finished) << result.error;
+
+    auto probed = ffprobe(output.FileName);
+    ASSERT_TRUE(probed);
+    ASSERT_NE(probed->firstOf("video"), nullptr);
+    EXPECT_EQ(probed->firstOf("video")->width, 320);
+    EXPECT_EQ(probed->firstOf("video")->height, 240);
+    EXPECT_NEAR(probed->duration, 2.0, 0.2);
+    EXPECT_GE(countedVideoFrames(output.FileName), 48);
 }
 
 }  // namespace
