@@ -209,9 +209,26 @@ void InputFile::checkComplete() const
     // A duration guessed from the bit rate is no promise of where the file ends.
     if (durationUs_ <= 0 || context_->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE)
         return;
-    if (positionUs_ + shortfallTolerance(durationUs_) < durationUs_)
+    // Where the streams being converted should end: their own durations
+    // where the container states them (a longer subtitle or data stream
+    // does not count), else the file's.
+    int64_t expected = 0;
+    for (const Decoder* decoder : {video_ ? &*video_ : nullptr, audio_ ? &*audio_ : nullptr}) {
+        if (!decoder)
+            continue;
+        const AVStream* stream = decoder->stream();
+        if (stream->duration > 0) {
+            int64_t start = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
+            expected = std::max(expected, av_rescale_q(start + stream->duration, stream->time_base, AV_TIME_BASE_Q) -
+                                              startUs_);
+        } else {
+            expected = std::max(expected, durationUs_);
+        }
+    }
+    expected = std::min(expected, durationUs_);
+    if (positionUs_ + shortfallTolerance(expected) < expected)
         throw TranscodeError("The source " + quotedPath(fileName_) + " ends at " + timeText(positionUs_) + " of " +
-                             timeText(durationUs_) + ": the file is truncated or damaged");
+                             timeText(expected) + ": the file is truncated or damaged");
 }
 
 }  // namespace engine::transcoding
