@@ -46,6 +46,12 @@ void StreamPipeline::receiveDecoded()
             int64_t length = decoded_->pkt_duration;
             if (length <= 0 && isVideo_ && decoder_.frameRate().num > 0)
                 length = av_rescale_q(1, av_inv_q(decoder_.frameRate()), decoder_.stream()->time_base);
+            if (!isVideo_) {
+                // The audio filters count time in samples.
+                decoded_->pts = av_rescale_q(decoded_->pts, decoder_.stream()->time_base,
+                                             av_make_q(1, decoded_->sample_rate));
+                length = decoded_->nb_samples;
+            }
             inputEnd_ = decoded_->pts + std::max<int64_t>(length, 0);
         }
         if (isVideo_ && preview_)

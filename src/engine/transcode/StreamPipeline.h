@@ -56,7 +56,7 @@ private:
     int filterWidth_ = 0;
     int filterHeight_ = 0;
     int filterFormat_ = -1;
-    int64_t inputEnd_ = AV_NOPTS_VALUE;  // end of the last decoded frame, stream time base
+    int64_t inputEnd_ = AV_NOPTS_VALUE;  // end of the last decoded frame, in the filter's time base
     FramePtr decoded_;
     FramePtr filtered_;
     PacketPtr packet_;

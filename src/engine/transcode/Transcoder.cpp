@@ -59,7 +59,10 @@ AudioInput audioInputOf(const Decoder& decoder)
         av_channel_layout_copy(&in.layout, &context->ch_layout);
     else
         av_channel_layout_default(&in.layout, context->ch_layout.nb_channels);
-    in.timeBase = decoder.stream()->time_base;
+    // Audio is filtered on a clock of samples: frames that the filters cut
+    // to the encoder's frame size then keep exact, distinct times even when
+    // the container's own time base is coarse (one tick per MP3 frame in AVI).
+    in.timeBase = av_make_q(1, context->sample_rate);
     return in;
 }
 

@@ -240,4 +240,27 @@ TEST(TranscodeWholeSource, CarriesOnAcrossJoinedPiecesOfAnotherSize)
     EXPECT_GE(countedVideoFrames(output.FileName), 48);
 }
 
+// MP3 in AVI counts time in whole MP3 frames; re-cut into the AAC
+// encoder's smaller frames, the audio must still get distinct times.
+TEST(TranscodeAudioClock, MpegAudioFramesRecutForAacKeepTheirOrder)
+{
+    std::string mp3InAvi = testsupport::makeClip(
+        {.name = "transcode-mp3-in-avi.avi", .seconds = 2, .width = 0, .extraArgs = "-c:a libmp3lame"});
+    testsupport::TempDir dir;
+    engine::TInputOptions input;
+    input.FileName = mp3InAvi;
+    TOutputOptions output;
+    output.FileName = dir.file("recut.mp4");
+    testsupport::RecordingObserver observer;
+    engine::TranscodeResult result = engine::transcode(input, output, observer);
+    ASSERT_TRUE(result.finished) << result.error;
+    auto probed = ffprobe(output.FileName);
+    ASSERT_TRUE(probed);
+    const auto* audio = probed->firstOf("audio");
+    ASSERT_NE(audio, nullptr);
+    EXPECT_EQ(audio->codecName, "aac");
+    EXPECT_EQ(audio->sampleRate, 44100);
+    EXPECT_NEAR(probed->duration, 2.0, 0.1);
+}
+
 }  // namespace
