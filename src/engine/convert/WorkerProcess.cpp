@@ -31,18 +31,21 @@ std::string systemError(int code)
 }
 
 // Applied before the worker reads its task, so every thread it creates
-// later inherits it.
+// later inherits it. The nice values are absolute: a converter that itself
+// runs niced still gives "normal" workers nice 0 where it may (a process
+// without the privilege cannot go below its own value and keeps it).
 void applyPriority(pid_t pid, TThreadPriority priority)
 {
     switch (priority) {
     case TThreadPriority::tpIdle: {
+        setpriority(PRIO_PROCESS, pid, 0);
         sched_param param{};
         sched_setscheduler(pid, SCHED_IDLE, &param);
         break;
     }
     case TThreadPriority::tpLowest: setpriority(PRIO_PROCESS, pid, 19); break;
     case TThreadPriority::tpLower: setpriority(PRIO_PROCESS, pid, 10); break;
-    case TThreadPriority::tpNormal: break;
+    case TThreadPriority::tpNormal: setpriority(PRIO_PROCESS, pid, 0); break;
     }
 }
 
