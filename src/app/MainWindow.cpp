@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/ConverterHost.h"
 #include "app/JobListPanel.h"
 #include "app/MainMenu.h"
 #include "app/OutputPanel.h"
@@ -57,12 +58,34 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     optionsDialog_ = new settings::OptionsDialog(
         optionFile_, [this](const std::function<void()>& handler) { errors_.run(handler); }, this);
     settings::applyAccentSkin(optionsDialog_);
+    connectConverter();
 }
 
 MainWindow::~MainWindow()
 {
     // The preview pane goes before the player it draws through.
     delete previewPane_;
+}
+
+engine::Converter& MainWindow::converter()
+{
+    return engine_->converter();
+}
+
+engine::Logger& MainWindow::logger()
+{
+    return engine_->logger();
+}
+
+// The converter follows the Options dialog's real-time preview box, from the
+// value read at start-up on; closing stops it after the player has been
+// detached.
+void MainWindow::connectConverter()
+{
+    converter().SetPreview(optionsDialog_->realTimePreview());
+    connect(optionsDialog_, &settings::OptionsDialog::previewChanged, this,
+            [this](bool on) { converter().SetPreview(on); });
+    connect(this, &MainWindow::closing, this, [this] { engine_->shutDown(); });
 }
 
 jobs::JobTable& MainWindow::jobTable()
@@ -94,6 +117,7 @@ void MainWindow::buildWidgets()
     preview_->setGeometry(572, 296, 219, 226);
     dispatcher_ = new QtDispatcher(this);
     player_ = std::make_unique<engine::Player>(*dispatcher_);
+    engine_ = std::make_unique<ConverterHost>(*dispatcher_, [this](const QString& line) { appendLog(line); });
     previewPane_ = new preview::PreviewPane(*player_, platform_, folderChooser_, preview_);
     previewPane_->setGeometry(0, 0, preview_->width(), preview_->height());
 

@@ -30,6 +30,8 @@ class JobTable;
 }
 
 namespace engine {
+class Converter;
+class Logger;
 class Player;
 }
 
@@ -44,6 +46,7 @@ class OptionsDialog;
 namespace app {
 
 class AboutBox;
+class ConverterHost;
 class JobListPanel;
 class MainMenu;
 class OutputPanel;
@@ -79,6 +82,8 @@ public:
     QGroupBox* previewGroup() const { return preview_; }  // bsSkinPanel3
     preview::PreviewPane& previewPane() { return *previewPane_; }
     engine::Player& player() { return *player_; }  // FFPlayer
+    engine::Converter& converter();                 // FFVCL
+    engine::Logger& logger();                       // FFLogger
     const ErrorDisplay& errorDisplay() const { return errors_; }
     settings::MainSkin& mainSkin() { return mainSkin_; }
 
@@ -138,6 +143,7 @@ private:
     void buildWidgets();
     void bindCommands();
     void connectHandlers();
+    void connectConverter();
     void centreOnDesktop();
     // Connects `signal` of `sender` to `handler`, run through the error display.
     template <typename Sender, typename Signal>
@@ -164,6 +170,7 @@ private:
     QPlainTextEdit* log_ = nullptr;
     QtDispatcher* dispatcher_ = nullptr;
     std::unique_ptr<engine::Player> player_;
+    std::unique_ptr<ConverterHost> engine_;
     preview::PreviewPane* previewPane_ = nullptr;  // in preview_, draws through player_
     AboutBox* aboutBox_ = nullptr;
     settings::OptionsDialog* optionsDialog_ = nullptr;
