@@ -1,6 +1,6 @@
 #include "engine/convert/AVProbe.h"
 
-#include "engine/convert/AvError.h"
+#include "engine/FfmpegPtr.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

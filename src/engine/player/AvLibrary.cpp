@@ -1,6 +1,6 @@
 #include "engine/player/AvLibrary.h"
 
-#include "engine/player/AvPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <SDL.h>
 

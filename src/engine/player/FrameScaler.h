@@ -2,7 +2,7 @@
 // Turns decoded frames into RGB pictures: at the frame's own size (the
 // current frame) or fitted into the screen keeping the picture's shape.
 
-#include "engine/player/AvPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/player/VideoImage.h"
 
 namespace engine {
@@ -24,7 +24,7 @@ public:
     VideoImage toRgb(const AVFrame& frame, Size size);
 
 private:
-    av::SwsPtr context_;
+    SwsPtr context_;
 };
 
 }  // namespace engine

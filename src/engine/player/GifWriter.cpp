@@ -1,6 +1,6 @@
 #include "engine/player/GifWriter.h"
 
-#include "engine/player/AvPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <cstring>
 
@@ -37,13 +37,13 @@ struct DictionaryFreer {
 
 GifResult failure(const std::string& step, int code)
 {
-    return {{}, "GIF encoding failed (" + step + "): " + av::errorText(code)};
+    return {{}, "GIF encoding failed (" + step + "): " + avErrorText(code)};
 }
 
 // The picture reduced to 256 colours chosen for it, as a PAL8 frame.
-av::FramePtr toPalette(const VideoImage& image, int& code, std::string& step)
+FramePtr toPalette(const VideoImage& image, int& code, std::string& step)
 {
-    av::FilterGraphPtr graph(avfilter_graph_alloc());
+    FilterGraphPtr graph(avfilter_graph_alloc());
     AVFilterContext* source = nullptr;
     AVFilterContext* sink = nullptr;
     std::string args = "video_size=" + std::to_string(image.width) + "x" + std::to_string(image.height)
@@ -83,7 +83,7 @@ av::FramePtr toPalette(const VideoImage& image, int& code, std::string& step)
         return nullptr;
 
     step = "palette";
-    av::FramePtr frame = av::makeFrame();
+    FramePtr frame = allocFrame();
     frame->width = image.width;
     frame->height = image.height;
     frame->format = AV_PIX_FMT_RGB24;
@@ -99,7 +99,7 @@ av::FramePtr toPalette(const VideoImage& image, int& code, std::string& step)
         code = av_buffersrc_add_frame(source, nullptr);
     if (code < 0)
         return nullptr;
-    av::FramePtr reduced = av::makeFrame();
+    FramePtr reduced = allocFrame();
     code = av_buffersink_get_frame(sink, reduced.get());
     if (code < 0)
         return nullptr;
@@ -114,14 +114,14 @@ GifResult encodeGif(const VideoImage& image)
         return {{}, "GIF encoding failed: no picture"};
     int code = 0;
     std::string step;
-    av::FramePtr reduced = toPalette(image, code, step);
+    FramePtr reduced = toPalette(image, code, step);
     if (!reduced)
         return failure(step, code);
 
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_GIF);
     if (!codec)
         return {{}, "GIF encoding failed: FFmpeg has no GIF encoder"};
-    av::CodecContextPtr encoder(avcodec_alloc_context3(codec));
+    CodecContextPtr encoder(avcodec_alloc_context3(codec));
     if (!encoder)
         return failure("encoder", AVERROR(ENOMEM));
     encoder->width = image.width;
@@ -155,7 +155,7 @@ GifResult encodeGif(const VideoImage& image)
         code = avcodec_send_frame(encoder.get(), nullptr);
     if (code < 0)
         return failure("encoding", code);
-    av::PacketPtr packet = av::makePacket();
+    PacketPtr packet = allocPacket();
     while ((code = avcodec_receive_packet(encoder.get(), packet.get())) >= 0) {
         av_packet_rescale_ts(packet.get(), encoder->time_base, stream->time_base);
         packet->stream_index = stream->index;

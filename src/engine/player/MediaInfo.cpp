@@ -1,6 +1,6 @@
 #include "engine/player/MediaInfo.h"
 
-#include "engine/player/AvPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -22,7 +22,7 @@ std::string durationText(int64_t us)
 
 std::string streamText(const AVStream& stream)
 {
-    av::CodecContextPtr context(avcodec_alloc_context3(nullptr));
+    CodecContextPtr context(avcodec_alloc_context3(nullptr));
     if (!context || avcodec_parameters_to_context(context.get(), stream.codecpar) < 0)
         return "unknown";
     char text[512];

@@ -22,14 +22,14 @@ constexpr auto kLongestStill = 250ms;       // longest run of skipped late frame
 
 std::string fileText(const std::string& path) { return "'" + path + "'"; }
 
-av::CodecContextPtr openDecoder(const AVStream& stream, int threads, std::string& error)
+CodecContextPtr openDecoder(const AVStream& stream, int threads, std::string& error)
 {
     const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
     if (!codec) {
         error = std::string("no decoder for ") + avcodec_get_name(stream.codecpar->codec_id);
         return nullptr;
     }
-    av::CodecContextPtr context(avcodec_alloc_context3(codec));
+    CodecContextPtr context(avcodec_alloc_context3(codec));
     if (!context) {
         error = "out of memory";
         return nullptr;
@@ -41,7 +41,7 @@ av::CodecContextPtr openDecoder(const AVStream& stream, int threads, std::string
         result = avcodec_open2(context.get(), codec, nullptr);
     }
     if (result < 0) {
-        error = std::string("cannot open the ") + codec->name + " decoder: " + av::errorText(result);
+        error = std::string("cannot open the ") + codec->name + " decoder: " + avErrorText(result);
         return nullptr;
     }
     return context;
@@ -64,13 +64,13 @@ bool PlaybackSession::openStreams(std::string& error)
     AVFormatContext* raw = nullptr;
     int result = avformat_open_input(&raw, path_.c_str(), nullptr, nullptr);
     if (result < 0) {
-        error = "Could not open " + fileText(path_) + ": " + av::errorText(result);
+        error = "Could not open " + fileText(path_) + ": " + avErrorText(result);
         return false;
     }
     input_.reset(raw);
     result = avformat_find_stream_info(input_.get(), nullptr);
     if (result < 0) {
-        error = "Could not read the streams of " + fileText(path_) + ": " + av::errorText(result);
+        error = "Could not read the streams of " + fileText(path_) + ": " + avErrorText(result);
         return false;
     }
     if (input_->start_time != AV_NOPTS_VALUE)
@@ -215,7 +215,7 @@ void PlaybackSession::setScreen(Size screen)
 
 void PlaybackSession::representLast()
 {
-    av::FramePtr frame;
+    FramePtr frame;
     {
         std::lock_guard lock(lastFrameMutex_);
         if (lastFrame_)
@@ -237,7 +237,7 @@ void PlaybackSession::representLast()
 
 VideoImage PlaybackSession::currentFrame()
 {
-    av::FramePtr frame;
+    FramePtr frame;
     {
         std::lock_guard lock(lastFrameMutex_);
         if (lastFrame_)
@@ -314,7 +314,7 @@ void PlaybackSession::demuxLoop()
             sleepFor(50ms);
             continue;
         }
-        av::PacketPtr packet = av::makePacket();
+        PacketPtr packet = allocPacket();
         int result = av_read_frame(input_.get(), packet.get());
         if (result == AVERROR(EAGAIN)) {
             sleepFor(5ms);
@@ -324,7 +324,7 @@ void PlaybackSession::demuxLoop()
         auto giveUp = [this, serial] { return cancelled(serial) || seekPending_; };
         if (result < 0) {
             if (result != AVERROR_EOF && !readErrorLogged) {
-                log("Reading " + fileText(path_) + " stopped: " + av::errorText(result));
+                log("Reading " + fileText(path_) + " stopped: " + avErrorText(result));
                 readErrorLogged = true;
             }
             if (facts_.hasVideo)
@@ -358,7 +358,7 @@ void PlaybackSession::performSeek()
     int result = avformat_seek_file(input_.get(), -1, INT64_MIN, timestamp, timestamp,
                                     flags & ~AVSEEK_FLAG_BACKWARD);
     if (result < 0)
-        log("Seeking in " + fileText(path_) + " failed: " + av::errorText(result));
+        log("Seeking in " + fileText(path_) + " failed: " + avErrorText(result));
     // Frames before the target are decoded (they lead up to it from the
     // key frame) but not shown, unless any frame will do.
     dropBeforeUs_ = (flags & AVSEEK_FLAG_ANY) ? INT64_MIN : target - facts_.frameIntervalUs / 2;
@@ -393,7 +393,7 @@ void PlaybackSession::videoLoop()
         }
         int result = avcodec_send_packet(videoCodec_.get(), item->packet.get());
         if (result < 0 && result != AVERROR_EOF && !errorLogged) {
-            log("Decoding the video of " + fileText(path_) + ": " + av::errorText(result));
+            log("Decoding the video of " + fileText(path_) + ": " + avErrorText(result));
             errorLogged = true;
         }
         deliverVideoFrames(item->serial, nextTimeUs);
@@ -407,7 +407,7 @@ void PlaybackSession::videoLoop()
 void PlaybackSession::deliverVideoFrames(int serial, int64_t& nextTimeUs)
 {
     while (!cancelled(serial)) {
-        av::FramePtr frame = av::makeFrame();
+        FramePtr frame = allocFrame();
         if (avcodec_receive_frame(videoCodec_.get(), frame.get()) < 0)
             return;
         ++framesDecoded_;
@@ -551,7 +551,7 @@ void PlaybackSession::audioLoop()
         }
         int result = avcodec_send_packet(audioCodec_.get(), item->packet.get());
         if (result < 0 && result != AVERROR_EOF && !errorLogged) {
-            log("Decoding the audio of " + fileText(path_) + ": " + av::errorText(result));
+            log("Decoding the audio of " + fileText(path_) + ": " + avErrorText(result));
             errorLogged = true;
         }
         playAudioFrames(item->serial);
@@ -564,7 +564,7 @@ void PlaybackSession::audioLoop()
 
 void PlaybackSession::playAudioFrames(int serial)
 {
-    av::FramePtr frame = av::makeFrame();
+    FramePtr frame = allocFrame();
     while (!cancelled(serial) && avcodec_receive_frame(audioCodec_.get(), frame.get()) >= 0) {
         playAudioFrame(*frame, serial);
         av_frame_unref(frame.get());

@@ -21,7 +21,7 @@
 // representLast, requestStop, join) come from the owner's thread.
 
 #include "engine/player/AudioOutput.h"
-#include "engine/player/AvPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/player/BoundedQueue.h"
 #include "engine/player/FrameScaler.h"
 #include "engine/player/PlaybackClock.h"
@@ -102,11 +102,11 @@ public:
 
 private:
     struct PacketItem {
-        av::PacketPtr packet;  // null: end of the stream
+        PacketPtr packet;  // null: end of the stream
         int serial = 0;
     };
     struct FrameItem {
-        av::FramePtr frame;  // null: end of the stream
+        FramePtr frame;  // null: end of the stream
         int serial = 0;
         int64_t timeUs = 0;
     };
@@ -138,11 +138,11 @@ private:
     void runThread(void (PlaybackSession::*loop)());
 
     const std::string path_;
-    av::InputPtr input_;
+    InputContextPtr input_;
     int videoIndex_ = -1;
     int audioIndex_ = -1;
-    av::CodecContextPtr videoCodec_;
-    av::CodecContextPtr audioCodec_;
+    CodecContextPtr videoCodec_;
+    CodecContextPtr audioCodec_;
     AVRational videoTimeBase_{1, 1};
     AVRational audioTimeBase_{1, 1};
     int64_t startTimeUs_ = 0;
@@ -153,7 +153,7 @@ private:
     PlaybackClock clock_;
     AudioOutput audio_;
     bool audioActive_ = false;  // an audio stream with an open device
-    av::SwrPtr resampler_;      // audio thread only, with the input it was made for
+    SwrPtr resampler_;      // audio thread only, with the input it was made for
     int resamplerFormat_ = -1;
     int resamplerRate_ = 0;
     AVChannelLayout resamplerLayout_{};
@@ -183,7 +183,7 @@ private:
     FrameScaler ownerScaler_;    // owner's thread only
 
     std::mutex lastFrameMutex_;
-    av::FramePtr lastFrame_;
+    FramePtr lastFrame_;
 
     std::mutex endMutex_;
     int videoDoneSerial_ = -1;

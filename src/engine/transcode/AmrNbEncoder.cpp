@@ -1,6 +1,6 @@
 #include "engine/transcode/AmrNbEncoder.h"
 
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/transcode/TranscodeError.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 
 #include "engine/transcode/StreamEncoder.h"
 
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <deque>
 #include <memory>

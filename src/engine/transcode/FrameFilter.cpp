@@ -30,7 +30,7 @@ std::string layoutText(const AVChannelLayout& layout)
 void check(int err, const std::string& what)
 {
     if (err < 0)
-        throw TranscodeError("Cannot set up the " + what + ": " + errorText(err));
+        throw TranscodeError("Cannot set up the " + what + ": " + avErrorText(err));
 }
 
 }  // namespace
@@ -115,7 +115,7 @@ void FrameFilter::push(AVFrame* frame)
 {
     int err = av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_PUSH);
     if (err < 0 && err != AVERROR_EOF)
-        throw TranscodeError("Filtering failed: " + errorText(err));
+        throw TranscodeError("Filtering failed: " + avErrorText(err));
 }
 
 void FrameFilter::close(int64_t endPts)
@@ -123,7 +123,7 @@ void FrameFilter::close(int64_t endPts)
     int err = endPts != AV_NOPTS_VALUE ? av_buffersrc_close(source_, endPts, AV_BUFFERSRC_FLAG_PUSH)
                                        : av_buffersrc_add_frame_flags(source_, nullptr, AV_BUFFERSRC_FLAG_PUSH);
     if (err < 0 && err != AVERROR_EOF)
-        throw TranscodeError("Filtering failed: " + errorText(err));
+        throw TranscodeError("Filtering failed: " + avErrorText(err));
 }
 
 bool FrameFilter::pull(AVFrame* frame)
@@ -132,7 +132,7 @@ bool FrameFilter::pull(AVFrame* frame)
     if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
         return false;
     if (err < 0)
-        throw TranscodeError("Filtering failed: " + errorText(err));
+        throw TranscodeError("Filtering failed: " + avErrorText(err));
     return true;
 }
 

@@ -7,7 +7,7 @@
 // aformat (FFmpeg inserts the resampler it needs). The graph text is built
 // from numbers only; the user's filter text is the only free text in it.
 
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <string>
 

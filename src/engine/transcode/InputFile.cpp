@@ -61,7 +61,7 @@ Decoder::Decoder(AVStream* stream, const std::string& fileName, TaskLog& log)
         throw std::bad_alloc();
     int err = avcodec_parameters_to_context(context_.get(), stream->codecpar);
     if (err < 0)
-        throw TranscodeError("Cannot decode the " + std::string(kind) + " of " + quotedPath(fileName) + ": " + errorText(err));
+        throw TranscodeError("Cannot decode the " + std::string(kind) + " of " + quotedPath(fileName) + ": " + avErrorText(err));
     context_->pkt_timebase = stream->time_base;
     context_->thread_count = 0;  // as many as the machine has, like the ffmpeg command line
     if (stream->codecpar->codec_type == AVMEDIA_TYPE_VIDEO)
@@ -70,7 +70,7 @@ Decoder::Decoder(AVStream* stream, const std::string& fileName, TaskLog& log)
     err = avcodec_open2(context_.get(), codec, nullptr);
     if (err < 0)
         throw TranscodeError(withFfmpegDetail("Cannot open the " + std::string(kind) + " decoder " + codec->name +
-                                                  " for " + quotedPath(fileName) + ": " + errorText(err),
+                                                  " for " + quotedPath(fileName) + ": " + avErrorText(err),
                                               log_));
 }
 
@@ -101,7 +101,7 @@ void Decoder::send(const AVPacket* packet)
 void Decoder::noteFailure(int err)
 {
     ++failedPackets_;
-    std::string reason = "at " + timeText(lastPacketUs_) + ": " + withFfmpegDetail(errorText(err), log_);
+    std::string reason = "at " + timeText(lastPacketUs_) + ": " + withFfmpegDetail(avErrorText(err), log_);
     if (firstFailure_.empty())
         firstFailure_ = reason;
     log_.warning("Error while decoding " + quotedPath(fileName_) + " " + reason);
@@ -143,12 +143,12 @@ InputFile::InputFile(const TInputOptions& options, bool wantVideo, TaskLog& log)
     log_.clearFfmpegError();
     int err = avformat_open_input(&raw, fileName_.c_str(), forced, nullptr);
     if (err < 0)
-        throw TranscodeError("Cannot open the source " + quotedPath(fileName_) + ": " + errorText(err));
+        throw TranscodeError("Cannot open the source " + quotedPath(fileName_) + ": " + avErrorText(err));
     context_.reset(raw);
     err = avformat_find_stream_info(raw, nullptr);
     if (err < 0)
         throw TranscodeError(withFfmpegDetail(
-            "Cannot read the streams of the source " + quotedPath(fileName_) + ": " + errorText(err), log_));
+            "Cannot read the streams of the source " + quotedPath(fileName_) + ": " + avErrorText(err), log_));
 
     int videoIndex = wantVideo ? bestStream(raw, AVMEDIA_TYPE_VIDEO) : -1;
     int audioIndex = bestStream(raw, AVMEDIA_TYPE_AUDIO);
@@ -176,13 +176,13 @@ bool InputFile::read(AVPacket* packet)
         if (err == AVERROR_EOF || (err < 0 && io && avio_feof(io) && !io->error)) {
             if (io && io->error < 0 && io->error != AVERROR_EOF)
                 throw TranscodeError("Cannot read the source " + quotedPath(fileName_) + " at " + timeText(positionUs_) +
-                                     ": " + errorText(io->error));
+                                     ": " + avErrorText(io->error));
             checkComplete();
             return false;
         }
         if (err < 0)
             throw TranscodeError(withFfmpegDetail("Cannot read the source " + quotedPath(fileName_) + " at " +
-                                                      timeText(positionUs_) + ": " + errorText(err),
+                                                      timeText(positionUs_) + ": " + avErrorText(err),
                                                   log_));
         bool used = (video_ && packet->stream_index == video_->stream()->index) ||
                     (audio_ && packet->stream_index == audio_->stream()->index);

@@ -8,7 +8,7 @@
 // and FFmpeg's reason.
 
 #include "engine/TaskRecords.h"
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/transcode/TaskLog.h"
 
 #include <cstdint>

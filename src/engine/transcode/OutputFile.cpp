@@ -41,7 +41,7 @@ std::string createTemporaryBeside(const std::string& path)
             return candidate.string();
         }
         if (errno != EEXIST)
-            throw TranscodeError("Cannot create the output file " + quotedPath(path) + ": " + errorText(AVERROR(errno)));
+            throw TranscodeError("Cannot create the output file " + quotedPath(path) + ": " + avErrorText(AVERROR(errno)));
     }
     throw TranscodeError("Cannot create the output file " + quotedPath(path) + ": no free temporary name");
 }
@@ -53,7 +53,7 @@ OutputFile::OutputFile(std::string outputPath, const AVOutputFormat* format, Tas
 {
     int err = avformat_alloc_output_context2(&context_, format, nullptr, path_.c_str());
     if (err < 0 || !context_)
-        throw TranscodeError("Cannot write " + quotedPath(path_) + ": " + errorText(err));
+        throw TranscodeError("Cannot write " + quotedPath(path_) + ": " + avErrorText(err));
     // The muxer's interleaving window, as the ffmpeg command line sets it.
     context_->max_delay = 700000;
 }
@@ -157,7 +157,7 @@ int64_t OutputFile::bytesWritten() const
 
 void OutputFile::fail(const std::string& what, int err)
 {
-    throw TranscodeError(withFfmpegDetail(what + " " + quotedPath(path_) + ": " + errorText(err), log_));
+    throw TranscodeError(withFfmpegDetail(what + " " + quotedPath(path_) + ": " + avErrorText(err), log_));
 }
 
 void OutputFile::closeAndRemove()

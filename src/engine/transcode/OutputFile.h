@@ -5,7 +5,7 @@
 // unfinished removes its temporary file, so a stopped or failed task leaves
 // nothing under the output name and never touches a file that was there.
 
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/transcode/TaskLog.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "engine/transcode/StreamEncoder.h"
 
 #include "engine/transcode/AmrNbEncoder.h"
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 #include "engine/transcode/TranscodeError.h"
 
 #include <cstdlib>
@@ -59,7 +59,7 @@ public:
     {
         int err = avcodec_send_frame(context_.get(), frame);
         if (err < 0 && err != AVERROR_EOF)
-            throw TranscodeError("Cannot encode " + quotedPath(outputPath_) + " with " + name_ + ": " + errorText(err));
+            throw TranscodeError("Cannot encode " + quotedPath(outputPath_) + " with " + name_ + ": " + avErrorText(err));
     }
 
     bool receive(AVPacket* packet) override
@@ -68,7 +68,7 @@ public:
         if (err == AVERROR(EAGAIN) || err == AVERROR_EOF)
             return false;
         if (err < 0)
-            throw TranscodeError("Cannot encode " + quotedPath(outputPath_) + " with " + name_ + ": " + errorText(err));
+            throw TranscodeError("Cannot encode " + quotedPath(outputPath_) + " with " + name_ + ": " + avErrorText(err));
         return true;
     }
 
@@ -86,7 +86,7 @@ public:
     {
         int err = avcodec_parameters_from_context(parameters, context_.get());
         if (err < 0)
-            throw TranscodeError("Cannot write " + quotedPath(outputPath_) + ": " + errorText(err));
+            throw TranscodeError("Cannot write " + quotedPath(outputPath_) + ": " + avErrorText(err));
     }
 
     const std::string& name() const override { return name_; }
@@ -118,7 +118,7 @@ std::unique_ptr<StreamEncoder> open(CodecContextPtr context, const CodecOptions&
     int err = avcodec_open2(context.get(), codec, dictionary.get());
     if (err < 0)
         throw TranscodeError(withFfmpegDetail("Cannot open the encoder " + std::string(codec->name) + " for " +
-                                                  quotedPath(outputPath) + ": " + errorText(err),
+                                                  quotedPath(outputPath) + ": " + avErrorText(err),
                                               log));
     if (const char* unused = dictionary.firstUnused())
         log.warning("The encoder " + std::string(codec->name) + " has no option '" + unused + "'");

@@ -12,9 +12,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// FFmpeg's text for an error code ("No such file or directory").
-std::string errorText(int averror);
-
 // "'path'", the way error messages quote a file.
 std::string quotedPath(const std::string& path);
 

@@ -1,8 +1,8 @@
-#include "engine/transcode/FfmpegPtr.h"
+#include "engine/FfmpegPtr.h"
 
 #include <new>
 
-namespace engine::transcoding {
+namespace engine {
 
 FramePtr allocFrame()
 {
@@ -20,4 +20,12 @@ PacketPtr allocPacket()
     return packet;
 }
 
-}  // namespace engine::transcoding
+std::string avErrorText(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    if (av_strerror(code, text, sizeof text) < 0)
+        return "error " + std::to_string(code);
+    return text;
+}
+
+}  // namespace engine

@@ -1,6 +1,6 @@
 #pragma once
-// One owner for every FFmpeg object of a task: unique_ptr types that call
-// the object's own free function.
+// One owner for every FFmpeg object the engine opens: unique_ptr types that
+// call the object's own free function, and FFmpeg's error texts.
 
 #include <memory>
 #include <string>
@@ -11,9 +11,11 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/dict.h>
 #include <libavutil/frame.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
 }
 
-namespace engine::transcoding {
+namespace engine {
 
 struct InputContextFree {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
@@ -33,6 +35,12 @@ struct FilterGraphFree {
 struct FilterInOutFree {
     void operator()(AVFilterInOut* inOut) const { avfilter_inout_free(&inOut); }
 };
+struct SwsFree {
+    void operator()(SwsContext* context) const { sws_freeContext(context); }
+};
+struct SwrFree {
+    void operator()(SwrContext* context) const { swr_free(&context); }
+};
 
 using InputContextPtr = std::unique_ptr<AVFormatContext, InputContextFree>;
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFree>;
@@ -40,7 +48,10 @@ using FramePtr = std::unique_ptr<AVFrame, FrameFree>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
 using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FilterGraphFree>;
 using FilterInOutPtr = std::unique_ptr<AVFilterInOut, FilterInOutFree>;
+using SwsPtr = std::unique_ptr<SwsContext, SwsFree>;
+using SwrPtr = std::unique_ptr<SwrContext, SwrFree>;
 
+// A new frame or packet; throws std::bad_alloc when there is no memory.
 FramePtr allocFrame();
 PacketPtr allocPacket();
 
@@ -65,4 +76,7 @@ private:
     AVDictionary* dict_ = nullptr;
 };
 
-}  // namespace engine::transcoding
+// av_strerror's text for an AVERROR code.
+std::string avErrorText(int code);
+
+}  // namespace engine
