@@ -6,13 +6,13 @@
 #include "engine/convert/Converter.h"
 #include "engine/convert/Logger.h"
 #include "settings/OptionsDialog.h"
+#include "support/IniText.h"
 #include "support/MediaFixture.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -66,10 +66,8 @@ app::MainWindow& MainWindowEngineTest::startWindow()
 
 void MainWindowEngineTest::thePreviewBoxDrivesTheConverterFromStartUpOn()
 {
-    QFile file(executableFolder() + QStringLiteral("/option.ini"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Options]\nShow_Preview=1\n");
-    file.close();
+    testsupport::writeText(executableFolder() + QStringLiteral("/option.ini"),
+                           QStringLiteral("[Options]\nShow_Preview=1\n"));
 
     app::MainWindow& window = startWindow();
     QVERIFY(window.converter().Preview());

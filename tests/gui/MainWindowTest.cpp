@@ -9,6 +9,7 @@
 #include "jobs/JobTable.h"
 #include "settings/DefaultFolders.h"
 #include "settings/OptionsDialog.h"
+#include "support/IniText.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
 
@@ -28,24 +29,8 @@
 
 #include <memory>
 
-namespace {
-
-QString readText(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-void writeText(const QString& path, const QString& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.toUtf8());
-}
-
-}  // namespace
+using testsupport::readText;
+using testsupport::writeText;
 
 class MainWindowTest : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "settings/OptionsDialog.h"
 
 #include "app/ErrorDisplay.h"
+#include "support/IniText.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
 
@@ -21,20 +22,8 @@ using settings::OptionsDialog;
 
 namespace {
 
-QString readText(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-void writeText(const QString& path, const QString& text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-}
+using testsupport::readText;
+using testsupport::writeText;
 
 const QString kStored = QStringLiteral(
     "[Options]\nThread_Count=7\nAfter_Done=2\nShow_Preview=1\nThread_Priority=1\nOverwrite_File=0\n");

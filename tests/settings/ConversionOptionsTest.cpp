@@ -1,6 +1,6 @@
 #include "settings/ConversionOptions.h"
 
-#include "settings/IniText.h"
+#include "support/IniText.h"
 #include "support/QtPrinting.h"
 #include "support/TempDir.h"
 

@@ -1,7 +1,7 @@
 #include "settings/OutputFolder.h"
 
 #include "settings/DefaultFolders.h"
-#include "settings/IniText.h"
+#include "support/IniText.h"
 #include "support/QtPrinting.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
